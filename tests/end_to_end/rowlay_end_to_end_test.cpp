@@ -1,0 +1,131 @@
+// rowlay run as a separate process: its exact output through pipes, its
+// pauses in a terminal, and its report when standard output fails.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "expected_listings.h"
+#include "process_run.h"
+#include "programs_under_test.h"
+#include "terminal_session.h"
+
+namespace end_to_end {
+namespace {
+
+using std::chrono::milliseconds;
+
+// Blocks a1 and a2 are followed by an empty line, block a3 is not.
+std::string wholeRowlayOutput() {
+  std::string lineEnd = textModeLineEnd(Program::Rowlay);
+  return withLineEnds(rowMajorBlock(1) + "\n" + rowMajorBlock(2) + "\n" + rowMajorBlock(3),
+                      lineEnd);
+}
+
+TEST(RowMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
+  EXPECT_EQ(rowMajorBlock(1).size(), 244u);
+  EXPECT_EQ(rowMajorBlock(2).size(), 306u);
+  EXPECT_EQ(rowMajorBlock(3).size(), 374u);
+  EXPECT_TRUE(contains(rowMajorBlock(1), "\na1[23]: 23\n"));
+  EXPECT_TRUE(contains(rowMajorBlock(2), "a2[0][11]: 11\na2[1][0]: 12\n"));
+  EXPECT_TRUE(contains(rowMajorBlock(3), "a3[0][0][3]: 3\na3[0][1][0]: 4\n"));
+  EXPECT_TRUE(contains(rowMajorBlock(3), "a3[0][2][3]: 11\na3[1][0][0]: 12\n"));
+  EXPECT_TRUE(rowMajorBlock(3).ends_with("\na3[1][2][3]: 23\n"));
+}
+
+struct PipedRun {
+  const char* name;
+  StandardInput input;
+  std::vector<std::string> arguments;
+};
+
+void PrintTo(const PipedRun& run, std::ostream* out) {
+  *out << run.name;
+}
+
+class RowlayThroughPipes : public testing::TestWithParam<PipedRun> {};
+
+TEST_P(RowlayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
+  ProcessOptions options;
+  options.input = GetParam().input;
+  ProcessResult result = runProcess(commandFor(Program::Rowlay, GetParam().arguments), options);
+  ASSERT_TRUE(result.finishedInTime) << "rowlay did not finish; it printed:\n" << result.output;
+  EXPECT_EQ(result.output, wholeRowlayOutput());
+  EXPECT_EQ(result.errors, "");
+  EXPECT_EQ(result.exitStatus, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, RowlayThroughPipes,
+    testing::Values(PipedRun{"EmptyInput", StandardInput::of(""), {}},
+                    PipedRun{"OneLineAnswersAllPauses", StandardInput::of("xy\n"), {}},
+                    PipedRun{"ClosedInput", StandardInput::closed(), {}},
+                    PipedRun{"ArgumentsAreIgnored", StandardInput::of(""), {"-h", "a2", "--x=1"}}),
+    [](const auto& run) { return std::string(run.param.name); });
+
+TEST(RowlayOutputFailure, FullDiskIsReportedOnStandardErrorWithStatusOne) {
+  ProcessOptions options;
+  options.outputPath = "/dev/full";
+  ProcessResult result = runProcess(commandFor(Program::Rowlay), options);
+  ASSERT_TRUE(result.finishedInTime);
+  EXPECT_EQ(result.exitStatus, 1);
+  EXPECT_TRUE(result.errors.starts_with("rowlay: cannot write standard output: ")) << result.errors;
+  EXPECT_EQ(result.errors.find('\n'), result.errors.size() - 1)
+      << "expected one line: " << result.errors;
+}
+
+// In a terminal, as a person uses it.
+class RowlayInTerminal : public testing::Test {
+ protected:
+  static bool showsBlock(const std::string& screen, int block) {
+    std::string lastLine = rowMajorBlock(block);
+    lastLine.pop_back();
+    lastLine = lastLine.substr(lastLine.rfind('\n') + 1);
+    return contains(screen, lastLine);
+  }
+
+  // Waits until `block` is on the screen, then checks that the program
+  // stays waiting without showing the next one.
+  static void expectWaitingAfter(TerminalSession& terminal, int block) {
+    ASSERT_TRUE(terminal.waitForScreen([&](const std::string& s) { return showsBlock(s, block); },
+                                       milliseconds(15000)))
+        << "block " << block << " never showed:\n"
+        << terminal.screen();
+    std::this_thread::sleep_for(milliseconds(400));
+    EXPECT_TRUE(terminal.running()) << "the pause after block " << block << " did not wait";
+    if (block < 3) {
+      EXPECT_FALSE(showsBlock(terminal.screen(), block + 1));
+    }
+  }
+};
+
+TEST_F(RowlayInTerminal, EachPauseWaitsForALine) {
+  TerminalSession terminal(commandFor(Program::Rowlay));
+  expectWaitingAfter(terminal, 1);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 2);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 3);
+  terminal.pressEnter();
+  EXPECT_TRUE(terminal.waitUntilFinished(milliseconds(10000)));
+}
+
+TEST_F(RowlayInTerminal, TwoCharactersAndEnterEndAllThreePauses) {
+  TerminalSession terminal(commandFor(Program::Rowlay));
+  expectWaitingAfter(terminal, 1);
+  terminal.type("xy");
+  terminal.pressEnter();
+  EXPECT_TRUE(terminal.waitUntilFinished(milliseconds(10000))) << terminal.screen();
+  EXPECT_TRUE(showsBlock(terminal.screen(), 3));
+}
+
+TEST_F(RowlayInTerminal, BlockShowsBeforeThePauseWhenOutputIsAPipe) {
+  std::vector<std::string> command = {"sh", "-c", "\"$@\" | cat", "sh"};
+  for (const std::string& word : commandFor(Program::Rowlay)) command.push_back(word);
+  TerminalSession terminal(command);
+  expectWaitingAfter(terminal, 1);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 2);
+}
+
+}  // namespace
+}  // namespace end_to_end
