@@ -12,6 +12,8 @@
 namespace end_to_end {
 namespace {
 
+using expected::rowMajorBlock;
+using expected::withLineEnds;
 using std::chrono::milliseconds;
 
 // Blocks a1 and a2 are followed by an empty line, block a3 is not.

@@ -1,6 +1,6 @@
 #include "expected_listings.h"
 
-namespace end_to_end {
+namespace expected {
 
 std::string rowMajorBlock(int block) {
   std::string text;
@@ -48,4 +48,4 @@ std::string withLineEnds(const std::string& text, const std::string& lineEnd) {
   return result;
 }
 
-}  // namespace end_to_end
+}  // namespace expected

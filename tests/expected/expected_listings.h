@@ -5,7 +5,7 @@
 
 #include <string>
 
-namespace end_to_end {
+namespace expected {
 
 std::string rowMajorBlock(int block);     // block 1, 2 or 3
 std::string columnMajorBlock(int block);  // block 1, 2 or 3
@@ -13,4 +13,4 @@ std::string columnMajorBlock(int block);  // block 1, 2 or 3
 // `text` with every "\n" replaced by `lineEnd`.
 std::string withLineEnds(const std::string& text, const std::string& lineEnd);
 
-}  // namespace end_to_end
+}  // namespace expected

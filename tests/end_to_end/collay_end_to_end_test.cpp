@@ -1,0 +1,120 @@
+// collay run as a separate process: its exact console output through
+// pipes, pauses that end only on Enter in a terminal, inputs that end
+// early, and its report when the console cannot be written.
+#include <gtest/gtest.h>
+
+#include <thread>
+
+#include "expected_listings.h"
+#include "process_run.h"
+#include "programs_under_test.h"
+#include "terminal_session.h"
+
+namespace end_to_end {
+namespace {
+
+using expected::columnMajorBlock;
+using expected::withLineEnds;
+using std::chrono::milliseconds;
+
+// collay writes its own carriage returns: the line ends are "\r\n" on every
+// build. Blocks a1 and a2 are closed by an empty line.
+std::string wholeCollayOutput() {
+  return withLineEnds(columnMajorBlock(1) + "\n" + columnMajorBlock(2) + "\n" + columnMajorBlock(3),
+                      "\r\n");
+}
+
+TEST(ColumnMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
+  EXPECT_EQ(withLineEnds(columnMajorBlock(1) + "\n", "\r\n").size(), 270u);
+  EXPECT_EQ(withLineEnds(columnMajorBlock(2) + "\n", "\r\n").size(), 332u);
+  EXPECT_EQ(withLineEnds(columnMajorBlock(3), "\r\n").size(), 398u);
+  EXPECT_TRUE(columnMajorBlock(2).starts_with("a2(0, 0): 0\na2(1, 0): 1\n"));
+  EXPECT_TRUE(contains(columnMajorBlock(2), "\na2(11, 0): 11\na2(0, 1): 12\n"));
+  EXPECT_TRUE(contains(columnMajorBlock(3), "\na3(3, 0, 0): 3\na3(0, 1, 0): 4\n"));
+  EXPECT_TRUE(contains(columnMajorBlock(3), "\na3(3, 2, 0): 11\na3(0, 0, 1): 12\n"));
+  EXPECT_TRUE(columnMajorBlock(3).ends_with("\na3(3, 2, 1): 23\n"));
+}
+
+struct PipedRun {
+  const char* name;
+  StandardInput input;
+};
+
+void PrintTo(const PipedRun& run, std::ostream* out) {
+  *out << run.name;
+}
+
+class CollayThroughPipes : public testing::TestWithParam<PipedRun> {};
+
+TEST_P(CollayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
+  ProcessOptions options;
+  options.input = GetParam().input;
+  ProcessResult result = runProcess(commandFor(Program::Collay), options);
+  ASSERT_TRUE(result.finishedInTime) << "collay did not finish; it printed:\n" << result.output;
+  EXPECT_EQ(result.output, wholeCollayOutput());
+  EXPECT_EQ(result.errors, "");
+  EXPECT_EQ(result.exitStatus, 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Inputs, CollayThroughPipes,
+                         testing::Values(PipedRun{"ThreeLineEnds", StandardInput::of("\n\n\n")},
+                                         PipedRun{"EmptyInput", StandardInput::of("")},
+                                         PipedRun{"LineNeverEnded", StandardInput::of("ab")},
+                                         PipedRun{"ClosedInput", StandardInput::closed()}),
+                         [](const auto& run) { return std::string(run.param.name); });
+
+TEST(CollayOutputFailure, FullDiskIsReportedAfterThePausesWithAFailureStatus) {
+  ProcessOptions options;
+  options.input = StandardInput::of("\n\n\n");
+  options.outputPath = "/dev/full";
+  ProcessResult result = runProcess(commandFor(Program::Collay), options);
+  ASSERT_TRUE(result.finishedInTime);
+  EXPECT_NE(result.exitStatus, 0);
+  EXPECT_EQ(result.errors, "collay: cannot write to the console: No space left on device\n");
+}
+
+class CollayInTerminal : public testing::Test {
+ protected:
+  static bool showsBlock(const std::string& screen, int block) {
+    std::string lastLine = columnMajorBlock(block);
+    lastLine.pop_back();
+    lastLine = lastLine.substr(lastLine.rfind('\n') + 1);
+    return contains(screen, lastLine);
+  }
+
+  static void expectWaitingAfter(TerminalSession& terminal, int block) {
+    ASSERT_TRUE(terminal.waitForScreen([&](const std::string& s) { return showsBlock(s, block); },
+                                       milliseconds(30000)))
+        << "block " << block << " never showed:\n"
+        << terminal.screen();
+    std::this_thread::sleep_for(milliseconds(400));
+    EXPECT_TRUE(terminal.running()) << "the pause after block " << block << " did not wait";
+    if (block < 3) {
+      EXPECT_FALSE(showsBlock(terminal.screen(), block + 1));
+    }
+  }
+};
+
+TEST_F(CollayInTerminal, EachPauseWaitsForEnter) {
+  TerminalSession terminal(commandFor(Program::Collay));
+  expectWaitingAfter(terminal, 1);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 2);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 3);
+  terminal.pressEnter();
+  EXPECT_TRUE(terminal.waitUntilFinished(milliseconds(15000))) << terminal.screen();
+}
+
+TEST_F(CollayInTerminal, LineFeedLeftByTypedLineKeepsTheNextPauseWaiting) {
+  TerminalSession terminal(commandFor(Program::Collay));
+  expectWaitingAfter(terminal, 1);
+  terminal.type("abc");
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 2);
+  terminal.pressEnter();
+  expectWaitingAfter(terminal, 3);
+}
+
+}  // namespace
+}  // namespace end_to_end
