@@ -51,6 +51,10 @@ TEST_P(CollayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
   options.input = GetParam().input;
   ProcessResult result = runProcess(commandFor(Program::Collay), options);
   ASSERT_TRUE(result.finishedInTime) << "collay did not finish; it printed:\n" << result.output;
+  if (isWindowsImage(Program::Collay)) {
+    GTEST_SKIP() << "collay.exe finished; its console shows only in a terminal under Wine, so "
+                    "its output is checked by the terminal cases";
+  }
   EXPECT_EQ(result.output, wholeCollayOutput());
   EXPECT_EQ(result.errors, "");
   EXPECT_EQ(result.exitStatus, 0);
@@ -64,6 +68,9 @@ INSTANTIATE_TEST_SUITE_P(Inputs, CollayThroughPipes,
                          [](const auto& run) { return std::string(run.param.name); });
 
 TEST(CollayOutputFailure, FullDiskIsReportedAfterThePausesWithAFailureStatus) {
+  if (isWindowsImage(Program::Collay)) {
+    GTEST_SKIP() << "collay.exe writes to a console of its own, never to standard output";
+  }
   ProcessOptions options;
   options.input = StandardInput::of("\n\n\n");
   options.outputPath = "/dev/full";
@@ -94,6 +101,17 @@ class CollayInTerminal : public testing::Test {
     }
   }
 };
+
+TEST_F(CollayInTerminal, ScreenShowsTheWholeListingLineForLine) {
+  TerminalSession terminal(commandFor(Program::Collay));
+  for (int block = 1; block <= 3; ++block) {
+    expectWaitingAfter(terminal, block);
+    terminal.pressEnter();
+  }
+  ASSERT_TRUE(terminal.waitUntilFinished(milliseconds(15000)));
+  EXPECT_EQ(nonEmptyLines(terminal.screen()),
+            nonEmptyLines(columnMajorBlock(1) + columnMajorBlock(2) + columnMajorBlock(3)));
+}
 
 TEST_F(CollayInTerminal, EachPauseWaitsForEnter) {
   TerminalSession terminal(commandFor(Program::Collay));

@@ -51,10 +51,12 @@ std::vector<std::string> commandFor(Program program, const std::vector<std::stri
   return command;
 }
 
+bool isWindowsImage(Program program) {
+  return pathOf(program).ends_with(".exe");
+}
+
 std::string textModeLineEnd(Program program) {
-  const std::string& path = pathOf(program);
-  bool windowsImage = path.size() >= 4 && path.substr(path.size() - 4) == ".exe";
-  return windowsImage ? "\r\n" : "\n";
+  return isWindowsImage(program) ? "\r\n" : "\n";
 }
 
 }  // namespace end_to_end

@@ -18,6 +18,8 @@ void takeProgramFlags(int& argc, char** argv);
 std::vector<std::string> commandFor(Program program,
                                     const std::vector<std::string>& arguments = {});
 
+bool isWindowsImage(Program program);
+
 // The line end the program's C runtime writes in text mode: "\r\n" for a
 // Windows image, "\n" for a native program.
 std::string textModeLineEnd(Program program);

@@ -100,6 +100,17 @@ class RowlayInTerminal : public testing::Test {
   }
 };
 
+TEST_F(RowlayInTerminal, ScreenShowsTheWholeListingLineForLine) {
+  TerminalSession terminal(commandFor(Program::Rowlay));
+  for (int block = 1; block <= 3; ++block) {
+    expectWaitingAfter(terminal, block);
+    terminal.pressEnter();
+  }
+  ASSERT_TRUE(terminal.waitUntilFinished(milliseconds(15000)));
+  EXPECT_EQ(nonEmptyLines(terminal.screen()),
+            nonEmptyLines(rowMajorBlock(1) + rowMajorBlock(2) + rowMajorBlock(3)));
+}
+
 TEST_F(RowlayInTerminal, EachPauseWaitsForALine) {
   TerminalSession terminal(commandFor(Program::Rowlay));
   expectWaitingAfter(terminal, 1);

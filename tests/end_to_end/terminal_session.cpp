@@ -23,11 +23,27 @@ bool contains(const std::string& text, const std::string& part) {
   return text.find(part) != std::string::npos;
 }
 
+std::vector<std::string> nonEmptyLines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  while (start <= text.size()) {
+    std::size_t end = text.find('\n', start);
+    if (end == std::string::npos) end = text.size();
+    std::string line = text.substr(start, end - start);
+    while (!line.empty() && (line.back() == ' ' || line.back() == '\r')) line.pop_back();
+    if (!line.empty()) lines.push_back(line);
+    start = end + 1;
+  }
+  return lines;
+}
+
 TerminalSession::TerminalSession(const std::vector<std::string>& command)
     : socketName_(uniqueName()), configPath_("/tmp/" + socketName_ + ".conf") {
   // The pane stays after the program ends, so its last screen and its exit
-  // can still be read.
-  std::ofstream(configPath_) << "set -g remain-on-exit on\nset -g history-limit 10000\n";
+  // can still be read; tmux adds no words of its own to that screen.
+  std::ofstream(configPath_) << "set -g remain-on-exit on\n"
+                                "set -g remain-on-exit-format \"\"\n"
+                                "set -g history-limit 10000\n";
   std::vector<std::string> start = {"new-session", "-d", "-x", "100", "-y", "50", "--"};
   start.insert(start.end(), command.begin(), command.end());
   tmux(start);

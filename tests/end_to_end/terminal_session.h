@@ -40,4 +40,8 @@ class TerminalSession {
 
 bool contains(const std::string& text, const std::string& part);
 
+// The lines of `text` that hold anything but spaces, trailing spaces and
+// carriage returns removed: what a reader sees, without the blank rows.
+std::vector<std::string> nonEmptyLines(const std::string& text);
+
 }  // namespace end_to_end
