@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
-"""Checks the Windows images themselves: check_images.py ROWLAY.exe COLLAY.exe
+"""Checks the Windows images themselves:
+    check_images.py --target TRIPLET ROWLAY.exe COLLAY.exe
+TRIPLET is i686-w64-mingw32 (PE32, i386) or x86_64-w64-mingw32 (PE32+, x86-64).
 
 Machine, subsystem and imports come from objdump's view of the PE headers,
 the version records and the icon from the resources (icoutils)."""
+import argparse
 import re
 import struct
 import subprocess
@@ -12,7 +15,14 @@ import tempfile
 SYSTEM_DLLS = {"kernel32.dll", "msvcrt.dll", "user32.dll", "advapi32.dll", "ntdll.dll"}
 BOUND_BY_NAME = ["AllocConsole", "GetStdHandle", "WriteConsoleA", "ReadConsoleA", "FreeConsole",
                  "RtlMoveMemory"]
+# What each target's images must be: objdump's name for the file format,
+# and the optional header's magic.
+TARGETS = {
+    "i686-w64-mingw32": ("pei-i386", "010b", "PE32"),
+    "x86_64-w64-mingw32": ("pei-x86-64", "020b", "PE32+"),
+}
 failures = []
+target = None
 
 
 def check(condition, message):
@@ -25,7 +35,7 @@ def run(*command):
 
 
 def headers(image):
-    return run("i686-w64-mingw32-objdump", "-p", image).decode()
+    return run(f"{target}-objdump", "-p", image).decode()
 
 
 def imported_functions(dump):
@@ -36,8 +46,10 @@ def imported_functions(dump):
 
 def check_headers(image, subsystem):
     dump = headers(image)
-    check("file format pei-i386" in dump, f"{image}: not an i386 image")
-    check(re.search(r"^Magic\s+010b\s+\(PE32\)", dump, re.MULTILINE), f"{image}: not PE32")
+    file_format, magic, kind = TARGETS[target]
+    check(f"file format {file_format}\n" in dump, f"{image}: not a {file_format} image")
+    check(re.search(rf"^Magic\s+{magic}\s+\({re.escape(kind)}\)", dump, re.MULTILINE),
+          f"{image}: not {kind}")
     check(re.search(rf"^Subsystem\s+0000000{subsystem[0]}\s+\({subsystem[1]}\)", dump, re.MULTILINE),
           f"{image}: subsystem is not {subsystem[1]}")
     dlls = {name.lower() for name in re.findall(r"DLL Name: (\S+)", dump)}
@@ -79,7 +91,13 @@ def check_icon(image):
 
 
 def main():
-    rowlay, collay = sys.argv[1], sys.argv[2]
+    global target
+    arguments = argparse.ArgumentParser(description="Checks the Windows images.")
+    arguments.add_argument("--target", choices=sorted(TARGETS), required=True)
+    arguments.add_argument("rowlay")
+    arguments.add_argument("collay")
+    options = arguments.parse_args()
+    target, rowlay, collay = options.target, options.rowlay, options.collay
     check_headers(rowlay, ("3", "Windows CUI"))
     check_version(rowlay, "1.0.0.0")
 
