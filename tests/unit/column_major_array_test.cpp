@@ -44,10 +44,17 @@ TEST(ArrayTemplates, HoldTheirSizeThenAnEmptyDescriptor) {
   EXPECT_EQ(oneDimensionTemplate.size, sizeof(SAFEARRAY<1>));
   EXPECT_EQ(twoDimensionTemplate.size, sizeof(SAFEARRAY<2>));
   EXPECT_EQ(threeDimensionTemplate.size, sizeof(SAFEARRAY<3>));
+  // Four 32-bit fields and the storage pointer (padded to its alignment),
+  // then eight bytes per bound.
   if (sizeof(void*) == 4) {
     EXPECT_EQ(oneDimensionTemplate.size, 24u);
     EXPECT_EQ(twoDimensionTemplate.size, 32u);
     EXPECT_EQ(threeDimensionTemplate.size, 40u);
+  } else {
+    ASSERT_EQ(sizeof(void*), 8u);
+    EXPECT_EQ(oneDimensionTemplate.size, 32u);
+    EXPECT_EQ(twoDimensionTemplate.size, 40u);
+    EXPECT_EQ(threeDimensionTemplate.size, 48u);
   }
   const SAFEARRAY<3>& d = threeDimensionTemplate.descriptor;
   EXPECT_EQ(d.cDims, 3);
