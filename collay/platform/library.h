@@ -19,6 +19,12 @@ class Library {
   virtual std::string describeLastError() = 0;
 };
 
+// A function's address in the form findFunction hands it out.
+template <typename Function>
+Library::RawFunction asRawFunction(Function function) {
+  return reinterpret_cast<Library::RawFunction>(function);
+}
+
 // "Kernel32" of the platform the program runs on: the real one on Windows,
 // our stand-in console elsewhere.
 Library& platformKernel32();

@@ -119,22 +119,16 @@ class StandInKernel32 : public Library {
  public:
   RawFunction findFunction(const char* name) override {
     std::string_view wanted(name);
-    if (wanted == "AllocConsole") return asRaw(&AllocConsole);
-    if (wanted == "FreeConsole") return asRaw(&FreeConsole);
-    if (wanted == "GetStdHandle") return asRaw(&GetStdHandle);
-    if (wanted == "WriteConsoleA") return asRaw(&WriteConsoleA);
-    if (wanted == "ReadConsoleA") return asRaw(&ReadConsoleA);
-    if (wanted == "RtlMoveMemory") return asRaw(&RtlMoveMemory);
+    if (wanted == "AllocConsole") return asRawFunction(&AllocConsole);
+    if (wanted == "FreeConsole") return asRawFunction(&FreeConsole);
+    if (wanted == "GetStdHandle") return asRawFunction(&GetStdHandle);
+    if (wanted == "WriteConsoleA") return asRawFunction(&WriteConsoleA);
+    if (wanted == "ReadConsoleA") return asRawFunction(&ReadConsoleA);
+    if (wanted == "RtlMoveMemory") return asRawFunction(&RtlMoveMemory);
     return nullptr;
   }
 
   std::string describeLastError() override { return std::strerror(lastError); }
-
- private:
-  template <typename Function>
-  static RawFunction asRaw(Function function) {
-    return reinterpret_cast<RawFunction>(function);
-  }
 };
 
 }  // namespace

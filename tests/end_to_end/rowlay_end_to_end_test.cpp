@@ -2,9 +2,8 @@
 // pauses in a terminal, and its report when standard output fails.
 #include <gtest/gtest.h>
 
-#include <thread>
-
 #include "expected_listings.h"
+#include "listing_on_screen.h"
 #include "process_run.h"
 #include "programs_under_test.h"
 #include "terminal_session.h"
@@ -75,69 +74,24 @@ TEST(RowlayOutputFailure, FullDiskIsReportedOnStandardErrorWithStatusOne) {
       << "expected one line: " << result.errors;
 }
 
-// In a terminal, as a person uses it.
-class RowlayInTerminal : public testing::Test {
- protected:
-  static bool showsBlock(const std::string& screen, int block) {
-    std::string lastLine = rowMajorBlock(block);
-    lastLine.pop_back();
-    lastLine = lastLine.substr(lastLine.rfind('\n') + 1);
-    return contains(screen, lastLine);
-  }
-
-  // Waits until `block` is on the screen, then checks that the program
-  // stays waiting without showing the next one.
-  static void expectWaitingAfter(TerminalSession& terminal, int block) {
-    ASSERT_TRUE(terminal.waitForScreen([&](const std::string& s) { return showsBlock(s, block); },
-                                       milliseconds(15000)))
-        << "block " << block << " never showed:\n"
-        << terminal.screen();
-    std::this_thread::sleep_for(milliseconds(400));
-    EXPECT_TRUE(terminal.running()) << "the pause after block " << block << " did not wait";
-    if (block < 3) {
-      EXPECT_FALSE(showsBlock(terminal.screen(), block + 1));
-    }
-  }
-};
-
-TEST_F(RowlayInTerminal, ScreenShowsTheWholeListingLineForLine) {
+// In a terminal: one typed line serves the pauses that follow.
+TEST(RowlayInTerminal, TwoCharactersAndEnterEndAllThreePauses) {
   TerminalSession terminal(commandFor(Program::Rowlay));
-  for (int block = 1; block <= 3; ++block) {
-    expectWaitingAfter(terminal, block);
-    terminal.pressEnter();
-  }
-  ASSERT_TRUE(terminal.waitUntilFinished(milliseconds(15000)));
-  EXPECT_EQ(nonEmptyLines(terminal.screen()),
-            nonEmptyLines(rowMajorBlock(1) + rowMajorBlock(2) + rowMajorBlock(3)));
-}
-
-TEST_F(RowlayInTerminal, EachPauseWaitsForALine) {
-  TerminalSession terminal(commandFor(Program::Rowlay));
-  expectWaitingAfter(terminal, 1);
-  terminal.pressEnter();
-  expectWaitingAfter(terminal, 2);
-  terminal.pressEnter();
-  expectWaitingAfter(terminal, 3);
-  terminal.pressEnter();
-  EXPECT_TRUE(terminal.waitUntilFinished(milliseconds(10000)));
-}
-
-TEST_F(RowlayInTerminal, TwoCharactersAndEnterEndAllThreePauses) {
-  TerminalSession terminal(commandFor(Program::Rowlay));
-  expectWaitingAfter(terminal, 1);
+  ASSERT_NO_FATAL_FAILURE(expectWaitingAfter(terminal, Program::Rowlay, 1));
   terminal.type("xy");
   terminal.pressEnter();
   EXPECT_TRUE(terminal.waitUntilFinished(milliseconds(10000))) << terminal.screen();
-  EXPECT_TRUE(showsBlock(terminal.screen(), 3));
+  EXPECT_TRUE(showsBlock(terminal.screen(), Program::Rowlay, 3));
 }
 
-TEST_F(RowlayInTerminal, BlockShowsBeforeThePauseWhenOutputIsAPipe) {
+// Output through a pipe still shows each block before its pause.
+TEST(RowlayInTerminal, BlockShowsBeforeThePauseWhenOutputIsAPipe) {
   std::vector<std::string> command = {"sh", "-c", "\"$@\" | cat", "sh"};
   for (const std::string& word : commandFor(Program::Rowlay)) command.push_back(word);
   TerminalSession terminal(command);
-  expectWaitingAfter(terminal, 1);
+  ASSERT_NO_FATAL_FAILURE(expectWaitingAfter(terminal, Program::Rowlay, 1));
   terminal.pressEnter();
-  expectWaitingAfter(terminal, 2);
+  ASSERT_NO_FATAL_FAILURE(expectWaitingAfter(terminal, Program::Rowlay, 2));
 }
 
 }  // namespace

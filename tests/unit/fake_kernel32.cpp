@@ -71,11 +71,6 @@ void KERNEL32_CALL fakeRtlMoveMemory(void* destination, const void* source, std:
   std::memmove(destination, source, length);
 }
 
-template <typename Function>
-Library::RawFunction asRaw(Function function) {
-  return reinterpret_cast<Library::RawFunction>(function);
-}
-
 }  // namespace
 
 FakeKernel32::FakeKernel32() {
@@ -91,12 +86,12 @@ Library::RawFunction FakeKernel32::findFunction(const char* name) {
   std::string wanted(name);
   ++lookups[wanted];
   if (std::find(missing.begin(), missing.end(), wanted) != missing.end()) return nullptr;
-  if (wanted == "AllocConsole") return asRaw(&fakeAllocConsole);
-  if (wanted == "FreeConsole") return asRaw(&fakeFreeConsole);
-  if (wanted == "GetStdHandle") return asRaw(&fakeGetStdHandle);
-  if (wanted == "WriteConsoleA") return asRaw(&fakeWriteConsoleA);
-  if (wanted == "ReadConsoleA") return asRaw(&fakeReadConsoleA);
-  if (wanted == "RtlMoveMemory") return asRaw(&fakeRtlMoveMemory);
+  if (wanted == "AllocConsole") return asRawFunction(&fakeAllocConsole);
+  if (wanted == "FreeConsole") return asRawFunction(&fakeFreeConsole);
+  if (wanted == "GetStdHandle") return asRawFunction(&fakeGetStdHandle);
+  if (wanted == "WriteConsoleA") return asRawFunction(&fakeWriteConsoleA);
+  if (wanted == "ReadConsoleA") return asRawFunction(&fakeReadConsoleA);
+  if (wanted == "RtlMoveMemory") return asRawFunction(&fakeRtlMoveMemory);
   return nullptr;
 }
 
