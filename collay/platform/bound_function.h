@@ -4,7 +4,7 @@
 
 #include <utility>
 
-#include "../runtime/run_time_error.h"
+#include "runtime/run_time_error.h"
 #include "library.h"
 
 namespace collay {

@@ -1,11 +1,13 @@
 // The program entry: runs the start-up procedure, and is the one place
 // where a run-time error is caught, reported and turned into a failure
 // status.
-#include "../collay.h"
-#include "../console_io.h"
-#include "../platform/error_report.h"
-#include "../platform/kernel32.h"
-#include "run_time_error.h"
+#include <string>
+
+#include "collay.h"
+#include "console_io.h"
+#include "platform/error_report.h"
+#include "platform/kernel32.h"
+#include "runtime/run_time_error.h"
 
 int main() {
   collay::Kernel32 kernel32(collay::platformKernel32());
