@@ -4,8 +4,8 @@
 
 #include <utility>
 
-#include "runtime/run_time_error.h"
 #include "library.h"
+#include "runtime/run_time_error.h"
 
 namespace collay {
 
