@@ -5,6 +5,7 @@
 
 #include "expected_listings.h"
 #include "listing_on_screen.h"
+#include "piped_run.h"
 #include "process_run.h"
 #include "programs_under_test.h"
 #include "terminal_session.h"
@@ -34,21 +35,12 @@ TEST(ColumnMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
   EXPECT_TRUE(columnMajorBlock(3).ends_with("\na3(3, 2, 1): 23\n"));
 }
 
-struct PipedRun {
-  const char* name;
-  StandardInput input;
-};
-
-void PrintTo(const PipedRun& run, std::ostream* out) {
-  *out << run.name;
-}
-
 class CollayThroughPipes : public testing::TestWithParam<PipedRun> {};
 
 TEST_P(CollayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
   ProcessOptions options;
   options.input = GetParam().input;
-  ProcessResult result = runProcess(commandFor(Program::Collay), options);
+  ProcessResult result = runProcess(commandFor(Program::Collay, GetParam().arguments), options);
   ASSERT_TRUE(result.finishedInTime) << "collay did not finish; it printed:\n" << result.output;
   if (isWindowsImage(Program::Collay)) {
     GTEST_SKIP() << "collay.exe finished; its console shows only in a terminal under Wine, so "
@@ -60,11 +52,11 @@ TEST_P(CollayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Inputs, CollayThroughPipes,
-                         testing::Values(PipedRun{"ThreeLineEnds", StandardInput::of("\n\n\n")},
-                                         PipedRun{"EmptyInput", StandardInput::of("")},
-                                         PipedRun{"LineNeverEnded", StandardInput::of("ab")},
-                                         PipedRun{"ClosedInput", StandardInput::closed()}),
-                         [](const auto& run) { return std::string(run.param.name); });
+                         testing::Values(PipedRun{"ThreeLineEnds", StandardInput::of("\n\n\n"), {}},
+                                         PipedRun{"EmptyInput", StandardInput::of(""), {}},
+                                         PipedRun{"LineNeverEnded", StandardInput::of("ab"), {}},
+                                         PipedRun{"ClosedInput", StandardInput::closed(), {}}),
+                         pipedRunName);
 
 TEST(CollayOutputFailure, FullDiskIsReportedAfterThePausesWithAFailureStatus) {
   if (isWindowsImage(Program::Collay)) {

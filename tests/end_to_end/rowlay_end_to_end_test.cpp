@@ -4,6 +4,7 @@
 
 #include "expected_listings.h"
 #include "listing_on_screen.h"
+#include "piped_run.h"
 #include "process_run.h"
 #include "programs_under_test.h"
 #include "terminal_session.h"
@@ -33,16 +34,6 @@ TEST(RowMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
   EXPECT_TRUE(rowMajorBlock(3).ends_with("\na3[1][2][3]: 23\n"));
 }
 
-struct PipedRun {
-  const char* name;
-  StandardInput input;
-  std::vector<std::string> arguments;
-};
-
-void PrintTo(const PipedRun& run, std::ostream* out) {
-  *out << run.name;
-}
-
 class RowlayThroughPipes : public testing::TestWithParam<PipedRun> {};
 
 TEST_P(RowlayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
@@ -61,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PipedRun{"OneLineAnswersAllPauses", StandardInput::of("xy\n"), {}},
                     PipedRun{"ClosedInput", StandardInput::closed(), {}},
                     PipedRun{"ArgumentsAreIgnored", StandardInput::of(""), {"-h", "a2", "--x=1"}}),
-    [](const auto& run) { return std::string(run.param.name); });
+    pipedRunName);
 
 TEST(RowlayOutputFailure, FullDiskIsReportedOnStandardErrorWithStatusOne) {
   ProcessOptions options;
