@@ -17,13 +17,6 @@ using expected::columnMajorBlock;
 using expected::withLineEnds;
 using std::chrono::milliseconds;
 
-// collay writes its own carriage returns: the line ends are "\r\n" on every
-// build. Blocks a1 and a2 are closed by an empty line.
-std::string wholeCollayOutput() {
-  return withLineEnds(columnMajorBlock(1) + "\n" + columnMajorBlock(2) + "\n" + columnMajorBlock(3),
-                      "\r\n");
-}
-
 TEST(ColumnMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
   EXPECT_EQ(withLineEnds(columnMajorBlock(1) + "\n", "\r\n").size(), 270u);
   EXPECT_EQ(withLineEnds(columnMajorBlock(2) + "\n", "\r\n").size(), 332u);
@@ -46,7 +39,8 @@ TEST_P(CollayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
     GTEST_SKIP() << "collay.exe finished; its console shows only in a terminal under Wine, so "
                     "its output is checked by the terminal cases";
   }
-  EXPECT_EQ(result.output, wholeCollayOutput());
+  // collay writes its own carriage returns: "\r\n" on every build.
+  EXPECT_EQ(result.output, wholeListing(Program::Collay, "\r\n"));
   EXPECT_EQ(result.errors, "");
   EXPECT_EQ(result.exitStatus, 0);
 }

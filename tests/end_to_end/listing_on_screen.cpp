@@ -16,6 +16,12 @@ std::string listingBlock(Program program, int block) {
                                     : expected::columnMajorBlock(block);
 }
 
+std::string wholeListing(Program program, const std::string& lineEnd) {
+  return expected::withLineEnds(
+      listingBlock(program, 1) + "\n" + listingBlock(program, 2) + "\n" + listingBlock(program, 3),
+      lineEnd);
+}
+
 bool showsBlock(const std::string& screen, Program program, int block) {
   std::string lastLine = listingBlock(program, block);
   lastLine.pop_back();

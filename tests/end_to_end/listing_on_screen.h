@@ -1,5 +1,5 @@
-// What the terminal cases look for on a program's screen: its listing
-// blocks, and a pause that keeps waiting after one of them.
+// What the end-to-end cases look for in a program's output and on its
+// screen: its listing, and a pause that keeps waiting after a block.
 #pragma once
 
 #include <string>
@@ -11,6 +11,10 @@ namespace end_to_end {
 
 // Block 1, 2 or 3 of the program's listing, "\n" line ends, no empty line.
 std::string listingBlock(Program program, int block);
+
+// The program's whole listing as it writes it: the three blocks, blocks a1
+// and a2 each followed by an empty line, every line ending in `lineEnd`.
+std::string wholeListing(Program program, const std::string& lineEnd);
 
 // Whether the screen shows the last line of that block.
 bool showsBlock(const std::string& screen, Program program, int block);

@@ -13,15 +13,7 @@ namespace end_to_end {
 namespace {
 
 using expected::rowMajorBlock;
-using expected::withLineEnds;
 using std::chrono::milliseconds;
-
-// Blocks a1 and a2 are followed by an empty line, block a3 is not.
-std::string wholeRowlayOutput() {
-  std::string lineEnd = textModeLineEnd(Program::Rowlay);
-  return withLineEnds(rowMajorBlock(1) + "\n" + rowMajorBlock(2) + "\n" + rowMajorBlock(3),
-                      lineEnd);
-}
 
 TEST(RowMajorListing, BlocksHaveTheirDocumentedLinesAndLengths) {
   EXPECT_EQ(rowMajorBlock(1).size(), 244u);
@@ -41,7 +33,7 @@ TEST_P(RowlayThroughPipes, PrintsTheThreeBlocksExactlyAndExitsZero) {
   options.input = GetParam().input;
   ProcessResult result = runProcess(commandFor(Program::Rowlay, GetParam().arguments), options);
   ASSERT_TRUE(result.finishedInTime) << "rowlay did not finish; it printed:\n" << result.output;
-  EXPECT_EQ(result.output, wholeRowlayOutput());
+  EXPECT_EQ(result.output, wholeListing(Program::Rowlay, textModeLineEnd(Program::Rowlay)));
   EXPECT_EQ(result.errors, "");
   EXPECT_EQ(result.exitStatus, 0);
 }
